@@ -1,0 +1,3 @@
+#include "art_test_support.h"
+
+#include "art/art.h"
