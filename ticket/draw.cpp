@@ -112,17 +112,3 @@ TicketDraw DrawTicket(Generator &generator, const Clock &clock)
     }
     return draw;
 }
-
-std::int32_t WinShownBy(const std::array<std::int32_t, SlotCount> &symbols)
-{
-    std::array<int, SymbolCount> counts {};
-    for (const std::int32_t symbol : symbols) {
-        ++counts[symbol];
-    }
-    for (int symbol = 1; symbol < SymbolCount; ++symbol) {
-        if (counts[symbol] == 3) {
-            return SymbolValue[symbol] * (counts[DoubleSymbol] > 0 ? 2 : 1);
-        }
-    }
-    return 0;
-}

@@ -54,10 +54,6 @@ struct TicketDraw
 // the clock, three 15-bit draws, a coin for the rows that take one, then the shuffles.
 TicketDraw DrawTicket(Generator &generator, const Clock &clock);
 
-// What a face says: the prize symbol shown three times, its value, doubled when the double
-// symbol shows; 0 when no prize symbol shows three times.
-std::int32_t WinShownBy(const std::array<std::int32_t, SlotCount> &symbols);
-
 // The win of the ticket bought last: 0 before the first ticket and for a loss, the win in marks,
 // or -1 once it has been redeemed.
 extern std::int32_t TicketWin;
