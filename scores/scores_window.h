@@ -17,8 +17,7 @@ class TPaintBox : public QWidget
 public:
     explicit TPaintBox(QWidget *parent = nullptr)
         : QWidget(parent)
-    {
-    }
+    { }
 
 signals:
     void Paint(QPainter &painter);
@@ -28,6 +27,9 @@ protected:
 };
 
 // The high-score list: the ten places with names and sums, painted from the table at every paint.
+// Row i has its top at y 30 * i; names start at x 0, sums ("%limk") at x 320. A sum too wide to
+// end inside the box there moves the whole sum column left, so that every digit shows, and a
+// name is cut off a few pixels before the sum column, never drawn over it.
 class TfrmScores : public platform::TForm
 {
     Q_OBJECT
@@ -40,6 +42,12 @@ public:
     QLabel *Label2 = nullptr;
     QPushButton *Button1 = nullptr;
 
+    static constexpr int RowHeight = 30;
+    static constexpr int SumColumnLeft = 320;
+    static constexpr int NameGap = 6;
+    static constexpr int SumFontPixels = 19;
+
+    // The paint handler of pbNimilista.
     void Listaa(QPainter &painter);
     void Button1Click();
 
