@@ -1,9 +1,9 @@
 #include "app/startup.h"
 
-#include <QApplication>
+#include "platform/application.h"
 
 int main(int argc, char **argv)
 {
-    QApplication application(argc, argv);
+    platform::TApplication application(argc, argv);
     return RunGame();
 }

@@ -1,5 +1,7 @@
+#include "platform/error.h"
 #include "platform/message_box.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -45,6 +47,30 @@ TEST(MessageBox, TheRecorderReceivesEveryBoxInOrder)
         { BoxKind::Error, QStringLiteral("Kaksi.") },
     };
     EXPECT_EQ(seen, expected);
+}
+
+} // namespace
+
+namespace {
+
+class Throwing : public QObject
+{
+public:
+    bool event(QEvent *) override { throw platform::Error(QStringLiteral("Kuvaa ei löydy")); }
+};
+
+// An error that escapes an event handler is shown in the error box and the program goes on.
+TEST(Application, ShowsAnErrorFromAnEventHandlerAndGoesOn)
+{
+    std::vector<std::pair<BoxKind, QString>> seen;
+    const auto previous = platform::SetBoxRecorder(
+            [&](BoxKind kind, const QString &text) { seen.emplace_back(kind, text); });
+    Throwing receiver;
+    QEvent event(QEvent::User);
+    EXPECT_FALSE(QCoreApplication::sendEvent(&receiver, &event));
+    platform::SetBoxRecorder(previous);
+    ASSERT_EQ(seen.size(), 1U);
+    EXPECT_EQ(seen[0], std::make_pair(BoxKind::Error, QStringLiteral("Kuvaa ei löydy.")));
 }
 
 } // namespace

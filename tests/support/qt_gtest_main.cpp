@@ -1,6 +1,6 @@
-// The main of every GoogleTest binary that needs a QApplication: the widgets and pictures
+// The main of every GoogleTest binary that needs the application object: the widgets and pictures
 // tests. They run on Qt's offscreen platform, set by CMake for each test.
-#include <QApplication>
+#include "platform/application.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ void QuietMessages(QtMsgType type, const QMessageLogContext &context, const QStr
 int main(int argc, char **argv)
 {
     standardHandler = qInstallMessageHandler(QuietMessages);
-    QApplication application(argc, argv);
+    platform::TApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
