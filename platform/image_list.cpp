@@ -28,16 +28,20 @@ void ImageList::Add(const QImage &picture)
     entry.image = argb.convertToFormat(QImage::Format_RGB888);
     entry.mask = QImage(width_, height_, QImage::Format_Mono);
     entry.mask.setColorTable({ 0xffffffffU, 0xff000000U });
+    entry.mask.fill(0);
     entry.throughMask = QImage(width_, height_, QImage::Format_ARGB32_Premultiplied);
     entry.silhouette = QImage(width_, height_, QImage::Format_ARGB32_Premultiplied);
     const QRgb ink = 0xff000000U;
     for (int y = 0; y < height_; ++y) {
         const QRgb *in = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
+        uchar *maskBits = entry.mask.scanLine(y); // most significant bit first
         QRgb *through = reinterpret_cast<QRgb *>(entry.throughMask.scanLine(y));
         QRgb *shadow = reinterpret_cast<QRgb *>(entry.silhouette.scanLine(y));
         for (int x = 0; x < width_; ++x) {
             const bool opaque = qAlpha(in[x]) >= 128;
-            entry.mask.setPixel(x, y, opaque ? 1 : 0);
+            if (opaque) {
+                maskBits[x >> 3] |= static_cast<uchar>(0x80U >> (x & 7));
+            }
             through[x] = opaque ? (in[x] | 0xff000000U) : 0U;
             shadow[x] = opaque ? ink : 0U;
         }
