@@ -289,6 +289,12 @@ HighscoreTable ParseScoreFile(std::string_view bytes, Generator &generator)
     return Parse(source, generator);
 }
 
+HighscoreTable ReadScoreFile(std::FILE *file, Generator &generator)
+{
+    FileSource source(file);
+    return Parse(source, generator);
+}
+
 void LoadScoreFile(HighscoreTable &table, Generator &generator, const std::filesystem::path &path)
 {
     std::FILE *file = std::fopen(path.c_str(), "rb");
@@ -296,8 +302,7 @@ void LoadScoreFile(HighscoreTable &table, Generator &generator, const std::files
         FillDefaults(table, generator);
         return;
     }
-    FileSource source(file);
-    table = Parse(source, generator);
+    table = ReadScoreFile(file, generator);
     std::fclose(file);
 }
 

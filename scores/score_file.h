@@ -3,6 +3,7 @@
 #include "scores/highscore_table.h"
 #include "ticket/random.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -25,6 +26,9 @@ std::string ScoreFileBytes(const HighscoreTable &table);
 //   were read keeps its name with the sum 0, and the places the file did not fill get default
 //   entries drawn from generator, as for a missing file.
 HighscoreTable ParseScoreFile(std::string_view bytes, Generator &generator);
+
+// The same, reading from file (opened for reading in binary mode) up to the tenth record.
+HighscoreTable ReadScoreFile(std::FILE *file, Generator &generator);
 
 // Fills table from the file at path, or with ten default entries drawn from generator when the
 // file cannot be opened for reading, for whatever reason.
