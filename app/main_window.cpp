@@ -5,6 +5,8 @@
 #include "platform/image_list.h"
 #include "platform/message_box.h"
 #include "scores/name_entry_window.h"
+#include "scores/redeem.h"
+#include "scores/score_file.h"
 #include "scores/scores_window.h"
 #include "ticket/draw.h"
 #include "ticket/random.h"
@@ -87,6 +89,7 @@ TfrmHelmala::TfrmHelmala(QWidget *parent)
     btnLunasta->setFocus();
 
     Scratching = 0;
+    LoadScoreFile(table, GameRandom(), ScoreFileName);
 }
 
 void TfrmHelmala::ConnectWindows(TfrmOhje *help, TfrmScores *scores, TfrmKysynimi *nameEntry)
@@ -130,6 +133,7 @@ void TfrmHelmala::btnUusiClick()
 
 void TfrmHelmala::btnLunastaClick()
 {
+    Redeem(TicketWin, table, *nameEntry_, *this);
 }
 
 void TfrmHelmala::btnHelpClick()
@@ -144,6 +148,9 @@ void TfrmHelmala::btnExitClick()
 
 void TfrmHelmala::Tallenna()
 {
+    if (!SaveScoreFile(table, ScoreFileName)) {
+        platform::ShowMessage(QStringLiteral("Jostain syystä jäi highscoret kirjottamatta..."));
+    }
 }
 
 void TfrmHelmala::btnHighscoreClick()
