@@ -94,8 +94,8 @@ TEST(SymbolArt, CopyrightIconIsOpaqueInPaletteColours)
     }
 }
 
-// Catches a rules page stored in more than 16 colours or drawn with colours beyond black,
-// white and the two greys (anti-aliased text that escaped the reduction, for example).
+// Catches a rules page stored in full colour or in more than 16 colours, or printed with a
+// colour beyond black, white and the two greys (a glyph stamped in a stored colour, say).
 TEST(SymbolArt, RulesPictureUsesOnlyBlackWhiteAndTheTwoGreys)
 {
     const QImage rules = ReadPicture(art::RulesPicture);
