@@ -412,15 +412,14 @@ int Distribution(QPainter &p, int top)
                    Body(), Qt::AlignHCenter);
     y += 3;
 
-    const int countRight = right - 3;
-    const int labelLeft = RightColumn + 3;
-    const int labelWidth = RightWidth - 40;
-    // Column heads.
+    // Each row: the prize on the left, the number of tickets right-aligned.
+    const auto row = [&](int top, const QString &prize, const QString &tickets, const QFont &font) {
+        Line(p, RightColumn + 3, top, RightWidth - 40, prize, font);
+        Line(p, right - 63, top, 60, tickets, font, Qt::AlignRight);
+    };
     HorizontalRule(p, RightColumn, right, y, Black);
-    y += 2;
-    Line(p, labelLeft, y, labelWidth, QStringLiteral("Voitto/Vinst"), BodyBold());
-    Line(p, countRight - 60, y, 60, QStringLiteral("Kpl/St"), BodyBold(), Qt::AlignRight);
-    y += LinePitch + 1;
+    row(y + 2, QStringLiteral("Voitto/Vinst"), QStringLiteral("Kpl/St"), BodyBold());
+    y += LinePitch + 3;
     HorizontalRule(p, RightColumn, right, y, Black);
     y += 1;
     bool shaded = false;
@@ -429,15 +428,12 @@ int Distribution(QPainter &p, int top)
             p.fillRect(QRect(RightColumn, y, RightWidth, LinePitch), QColor::fromRgb(Silver));
         }
         shaded = !shaded;
-        Line(p, labelLeft, y, labelWidth, count.prize, Body());
-        Line(p, countRight - 60, y, 60, count.tickets, Body(), Qt::AlignRight);
+        row(y, count.prize, count.tickets, Body());
         y += LinePitch;
     }
     HorizontalRule(p, RightColumn, right, y, Black);
-    y += 2;
-    Line(p, labelLeft, y, labelWidth, QStringLiteral("Yhteensä/Totalt"), BodyBold());
-    Line(p, countRight - 60, y, 60, QStringLiteral("601 185"), BodyBold(), Qt::AlignRight);
-    y += LinePitch + 1;
+    row(y + 2, QStringLiteral("Yhteensä/Totalt"), QStringLiteral("601 185"), BodyBold());
+    y += LinePitch + 3;
     HorizontalRule(p, RightColumn, right, y, Black);
     return y;
 }
