@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <csignal>
 #include <exception>
 
 TfrmHelmala *frmHelmala = nullptr;
@@ -51,6 +52,9 @@ GameWindows::~GameWindows()
 
 int RunGame()
 {
+    // A file-size limit makes a write fail with an error instead of stopping the program, so a
+    // save that hits it is reported like any full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
     platform::InitApplication();
     try {
         GameWindows windows;

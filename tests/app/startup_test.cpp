@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <vector>
 
 namespace {
@@ -17,12 +18,18 @@ TEST(Startup, AnUnreadablePictureShowsTheErrorBoxAndReturnsZero)
 {
     std::vector<std::pair<platform::BoxKind, QString>> boxes;
     const auto previousRecorder = platform::SetBoxRecorder(
-            [&](platform::BoxKind kind, const QString &text) { boxes.emplace_back(kind, text); });
+        [&](platform::BoxKind kind, const QString &text) { boxes.emplace_back(kind, text); });
     const auto previousReader = platform::SetPictureReader([](const QString &path) {
         return path.endsWith(QLatin1String("design1.png")) ? QImage() : QImage(path);
     });
 
     EXPECT_EQ(RunGame(), 0);
+    // A file-size limit must fail the save with an error, not stop the program.
+    struct sigaction action
+    {
+    };
+    sigaction(SIGXFSZ, nullptr, &action);
+    EXPECT_EQ(action.sa_handler, SIG_IGN);
 
     platform::SetPictureReader(previousReader);
     platform::SetBoxRecorder(previousRecorder);
