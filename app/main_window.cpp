@@ -33,7 +33,8 @@ platform::TImage *CreateIcon(QWidget *parent, const char *name, const QString &p
 {
     auto *image = new platform::TImage(parent);
     image->setObjectName(QLatin1String(name));
-    image->SetPicture(platform::LoadPicture(picture).convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    image->SetPicture(
+        platform::LoadPicture(picture).convertToFormat(QImage::Format_ARGB32_Premultiplied));
     image->setGeometry(left, top, image->Picture().width(), image->Picture().height());
     image->setFocusPolicy(Qt::NoFocus);
     return image;
@@ -47,7 +48,8 @@ TfrmHelmala::TfrmHelmala(QWidget *parent)
     setWindowTitle(QStringLiteral("Kimallus - suorastaan villi raha-arpa"));
     SetDesignedGeometry(247, 92, 439, 480);
 
-    const QImage start = platform::LoadPicture(art::StartPicture).convertToFormat(QImage::Format_RGB32);
+    const QImage start =
+        platform::LoadPicture(art::StartPicture).convertToFormat(QImage::Format_RGB32);
     imArpa = new platform::TImage(this);
     imArpa->setObjectName(QStringLiteral("imArpa"));
     imArpa->setGeometry(8, 2, TicketWidth, TicketHeight);
@@ -66,8 +68,9 @@ TfrmHelmala::TfrmHelmala(QWidget *parent)
                                 QRect(273, 64, 153, 41), QStringLiteral("Katso high score lista"));
     btnExit = CreateButton(this, "btnExit", QStringLiteral("Pois..."), QRect(272, 408, 153, 41),
                            QStringLiteral("Sulje ohjelma"));
-    btnUusi = CreateButton(this, "btnUusi", QStringLiteral("Uusi arpa, kerpele!"),
-                           QRect(272, 120, 153, 41), QStringLiteral("Osta uusi raaputtamaton arpa"));
+    btnUusi =
+        CreateButton(this, "btnUusi", QStringLiteral("Uusi arpa, kerpele!"),
+                     QRect(272, 120, 153, 41), QStringLiteral("Osta uusi raaputtamaton arpa"));
     connect(btnLunasta, &QPushButton::clicked, this, &TfrmHelmala::btnLunastaClick);
     connect(btnHelp, &QPushButton::clicked, this, &TfrmHelmala::btnHelpClick);
     connect(btnHighscore, &QPushButton::clicked, this, &TfrmHelmala::btnHighscoreClick);
@@ -160,16 +163,16 @@ void TfrmHelmala::btnHighscoreClick()
 
 void TfrmHelmala::Copyright()
 {
-    platform::ShowMessage(QStringLiteral(
-            "Kimallus – tehnyt Kimmo Kiiltävä / Arpaveikot-ryhmä, julkaistu 11.12.2026. "
-            "Ohjelma on ilmaisohjelma (freeware)."));
+    platform::ShowMessage(
+        QStringLiteral("Kimallus – tehnyt Kimmo Kiiltävä / Arpaveikot-ryhmä, julkaistu 11.12.2026. "
+                       "Ohjelma on ilmaisohjelma (freeware)."));
 }
 
 void TfrmHelmala::Trademark()
 {
-    platform::ShowMessage(QStringLiteral(
-            "Kimallus® on Kultahippu Oy:n tavaramerkki, ja samannimisen paperisen "
-            "raaputusarvan tekijänoikeudet omistaa Painotalo Kiilto Oy."));
+    platform::ShowMessage(
+        QStringLiteral("Kimallus® on Kultahippu Oy:n tavaramerkki, ja samannimisen paperisen "
+                       "raaputusarvan tekijänoikeudet omistaa Painotalo Kiilto Oy."));
 }
 
 void TfrmHelmala::closeEvent(QCloseEvent *event)

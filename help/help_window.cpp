@@ -13,7 +13,8 @@ TfrmOhje::TfrmOhje(QWidget *parent)
     // it takes no mouse input.
     Image1 = new platform::TImage(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->SetPicture(platform::LoadPicture(art::RulesPicture).convertToFormat(QImage::Format_RGB32));
+    Image1->SetPicture(
+        platform::LoadPicture(art::RulesPicture).convertToFormat(QImage::Format_RGB32));
     Image1->setGeometry(rect());
     Image1->setEnabled(false);
     Image1->setFocusPolicy(Qt::NoFocus);

@@ -9,8 +9,7 @@ namespace platform {
 
 TApplication::TApplication(int &argc, char **argv)
     : QApplication(argc, argv)
-{
-}
+{ }
 
 bool TApplication::notify(QObject *receiver, QEvent *event)
 {

@@ -13,8 +13,7 @@ public:
     explicit Error(const QString &message)
         : std::runtime_error(message.toStdString())
         , message_(message)
-    {
-    }
+    { }
     const QString &Message() const { return message_; }
 
 private:

@@ -11,17 +11,17 @@ namespace platform {
 ImageList::ImageList(int width, int height)
     : width_(width)
     , height_(height)
-{
-}
+{ }
 
 void ImageList::Add(const QImage &picture)
 {
     if (picture.width() != width_ || picture.height() != height_) {
-        throw Error(QStringLiteral("Kuvalistan kuva on väärän kokoinen (%1 x %2, pitäisi olla %3 x %4)")
-                            .arg(picture.width())
-                            .arg(picture.height())
-                            .arg(width_)
-                            .arg(height_));
+        throw Error(
+            QStringLiteral("Kuvalistan kuva on väärän kokoinen (%1 x %2, pitäisi olla %3 x %4)")
+                .arg(picture.width())
+                .arg(picture.height())
+                .arg(width_)
+                .arg(height_));
     }
     const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
     Entry entry;

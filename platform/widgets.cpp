@@ -4,8 +4,8 @@
 
 namespace platform {
 
-QLabel *CreateLabel(QWidget *parent, const QString &name, const QString &text, const QRect &designed,
-                    const QFont &font)
+QLabel *CreateLabel(QWidget *parent, const QString &name, const QString &text,
+                    const QRect &designed, const QFont &font)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);

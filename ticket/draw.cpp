@@ -6,17 +6,17 @@ std::int32_t TicketWin = 0;
 SymbolSlotTable SymbolSlots {};
 
 const std::array<PrizeRow, PrizeRowCount> PrizeTable = { {
-        { 3, 350000, false, { 9, false }, { 9, false } },
-        { 15, 100000, false, { 8, false }, { 8, false } },
-        { 135, 10000, false, { 7, false }, { 7, false } },
-        { 1185, 1000, false, { 6, false }, { 6, false } },
-        { 8685, 200, true, { 5, false }, { 4, true } },
-        { 31185, 100, true, { 4, false }, { 3, true } },
-        { 68685, 60, false, { 2, true }, { 2, true } },
-        { 143685, 50, false, { 3, false }, { 3, false } },
-        { 218685, 40, false, { 1, true }, { 1, true } },
-        { 368685, 30, false, { 2, false }, { 2, false } },
-        { 601185, 20, false, { 1, false }, { 1, false } },
+    { 3, 350000, false, { 9, false }, { 9, false } },
+    { 15, 100000, false, { 8, false }, { 8, false } },
+    { 135, 10000, false, { 7, false }, { 7, false } },
+    { 1185, 1000, false, { 6, false }, { 6, false } },
+    { 8685, 200, true, { 5, false }, { 4, true } },
+    { 31185, 100, true, { 4, false }, { 3, true } },
+    { 68685, 60, false, { 2, true }, { 2, true } },
+    { 143685, 50, false, { 3, false }, { 3, false } },
+    { 218685, 40, false, { 1, true }, { 1, true } },
+    { 368685, 30, false, { 2, false }, { 2, false } },
+    { 601185, 20, false, { 1, false }, { 1, false } },
 } };
 
 std::uint32_t RawDrawValue(std::int32_t h, std::int32_t l)

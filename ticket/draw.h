@@ -9,9 +9,9 @@
 // Symbol numbers: 0 is the double symbol, 1 to 9 the prize symbols.
 inline constexpr int SymbolCount = 10;
 inline constexpr int DoubleSymbol = 0;
-inline constexpr std::array<std::int32_t, SymbolCount> SymbolValue = {
-    0, 20, 30, 50, 100, 200, 1000, 10000, 100000, 350000
-};
+inline constexpr std::array<std::int32_t, SymbolCount> SymbolValue = { 0,      20,    30,   50,
+                                                                       100,    200,   1000, 10000,
+                                                                       100000, 350000 };
 
 // The draw value: three 15-bit draws h, x, l give h * 65536 + l, which is reduced into
 // 0 to 3000000; values below 601185 win by the prize table.

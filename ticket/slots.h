@@ -20,16 +20,16 @@ struct SlotPosition
 
 // Top-left corner of each slot's cell, in ticket pixels, slot 0 first.
 inline constexpr std::array<SlotPosition, SlotCount> SlotPositions = { {
-        { 68, 112 },
-        { 42, 150 },
-        { 43, 182 },
-        { 98, 164 },
-        { 122, 129 },
-        { 152, 170 },
-        { 115, 221 },
-        { 165, 202 },
-        { 142, 255 },
-        { 129, 293 },
+    { 68, 112 },
+    { 42, 150 },
+    { 43, 182 },
+    { 98, 164 },
+    { 122, 129 },
+    { 152, 170 },
+    { 115, 221 },
+    { 165, 202 },
+    { 142, 255 },
+    { 129, 293 },
 } };
 
 struct SymbolSlot

@@ -16,7 +16,8 @@ int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
-    const QString folder = args.isEmpty() ? QStringLiteral(KIMALLUS_ART_PICTURES) : args.takeFirst();
+    const QString folder =
+        args.isEmpty() ? QStringLiteral(KIMALLUS_ART_PICTURES) : args.takeFirst();
     QDir().mkpath(folder);
 
     std::vector<std::pair<QString, std::function<QImage()>>> pictures = {

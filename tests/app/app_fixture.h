@@ -27,7 +27,7 @@ protected:
         QDir::setCurrent(folder_.path());
         platform::InitApplication();
         previousRecorder_ = platform::SetBoxRecorder(
-                [this](platform::BoxKind, const QString &text) { boxes.push_back(text); });
+            [this](platform::BoxKind, const QString &text) { boxes.push_back(text); });
         GameRandom().Seed(Generator::StartSeed);
         SetGameClock([] { return std::time_t { 1765400312 }; });
         windows_ = std::make_unique<GameWindows>();

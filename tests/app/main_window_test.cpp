@@ -64,9 +64,18 @@ TEST_F(MainWindow, ControlsStandAtTheirPlacesWithTheirCaptionsAndTooltips)
 {
     const std::vector<ControlCase> cases = {
         { frmHelmala->imArpa, { 8, 2, 250, 450 }, "", "Pidä hiirennappia pohjassa raaputtaaksesi" },
-        { frmHelmala->btnLunasta, { 272, 8, 153, 41 }, "Lunasta", "Lunasta esiin raaputettu voitto" },
-        { frmHelmala->btnHighscore, { 273, 64, 153, 41 }, "Korkeimmat voitot", "Katso high score lista" },
-        { frmHelmala->btnUusi, { 272, 120, 153, 41 }, "Uusi arpa, kerpele!", "Osta uusi raaputtamaton arpa" },
+        { frmHelmala->btnLunasta,
+          { 272, 8, 153, 41 },
+          "Lunasta",
+          "Lunasta esiin raaputettu voitto" },
+        { frmHelmala->btnHighscore,
+          { 273, 64, 153, 41 },
+          "Korkeimmat voitot",
+          "Katso high score lista" },
+        { frmHelmala->btnUusi,
+          { 272, 120, 153, 41 },
+          "Uusi arpa, kerpele!",
+          "Osta uusi raaputtamaton arpa" },
         { frmHelmala->btnHelp, { 272, 176, 153, 41 }, "Apua!", "Näytä peliohjeet" },
         { frmHelmala->btnExit, { 272, 408, 153, 41 }, "Pois...", "Sulje ohjelma" },
         { frmHelmala->Image2, { 360, 376, 32, 32 }, "", "" },
@@ -114,7 +123,8 @@ TEST_F(MainWindow, ShowingAWindowTwiceMakesNoSecondWindow)
         QPushButton *button;
         QWidget *window;
     };
-    for (const Case &c : { Case { frmHelmala->btnHelp, frmOhje }, Case { frmHelmala->btnHighscore, frmScores } }) {
+    for (const Case &c :
+         { Case { frmHelmala->btnHelp, frmOhje }, Case { frmHelmala->btnHighscore, frmScores } }) {
         const int before = QApplication::topLevelWidgets().size();
         c.button->click();
         c.button->click();
@@ -260,7 +270,7 @@ TEST_F(MainWindow, EveryTextIsShownWhole)
         for (const QPushButton *button : c.window->findChildren<QPushButton *>()) {
             const QFontMetrics metrics(button->font());
             EXPECT_LE(metrics.horizontalAdvance(button->text()) + 8, button->width())
-                    << button->text().toStdString();
+                << button->text().toStdString();
             EXPECT_LE(metrics.height() + 4, button->height()) << button->text().toStdString();
         }
         for (const QLabel *label : c.window->findChildren<QLabel *>()) {

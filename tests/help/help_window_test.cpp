@@ -30,7 +30,7 @@ TEST(HelpWindow, HasItsCaptionPlaceAndComponents)
     // OK is the only control that takes the keyboard focus.
     for (const QWidget *child : help.findChildren<QWidget *>()) {
         EXPECT_EQ(child->focusPolicy() != Qt::NoFocus && child->isEnabled(), child == help.btnOK)
-                << child->objectName().toStdString();
+            << child->objectName().toStdString();
     }
 }
 

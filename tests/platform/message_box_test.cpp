@@ -22,14 +22,16 @@ TEST(MessageBox, HasTheGameCaptionAndOneOkButton)
     for (const BoxKind kind : { BoxKind::Message, BoxKind::Error }) {
         std::unique_ptr<QMessageBox> box(platform::CreateBox(kind, QStringLiteral("Teksti")));
         EXPECT_EQ(box->windowTitle(), QStringLiteral("Kimallus"));
-        EXPECT_EQ(box->icon(), kind == BoxKind::Error ? QMessageBox::Critical : QMessageBox::NoIcon);
+        EXPECT_EQ(box->icon(),
+                  kind == BoxKind::Error ? QMessageBox::Critical : QMessageBox::NoIcon);
         ASSERT_EQ(box->buttons().size(), 1);
         QAbstractButton *ok = box->buttons().front();
         EXPECT_EQ(ok->text(), QStringLiteral("OK"));
         EXPECT_EQ(box->defaultButton(), ok);
         EXPECT_EQ(box->escapeButton(), ok);
         EXPECT_EQ(box->textFormat(), Qt::PlainText);
-        EXPECT_EQ(box->text(), kind == BoxKind::Error ? QStringLiteral("Teksti.") : QStringLiteral("Teksti"));
+        EXPECT_EQ(box->text(),
+                  kind == BoxKind::Error ? QStringLiteral("Teksti.") : QStringLiteral("Teksti"));
         EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
     }
 }
@@ -38,7 +40,7 @@ TEST(MessageBox, TheRecorderReceivesEveryBoxInOrder)
 {
     std::vector<std::pair<BoxKind, QString>> seen;
     const auto previous = platform::SetBoxRecorder(
-            [&](BoxKind kind, const QString &text) { seen.emplace_back(kind, text); });
+        [&](BoxKind kind, const QString &text) { seen.emplace_back(kind, text); });
     platform::ShowMessage(QStringLiteral("Yksi"));
     platform::ShowErrorBox(QStringLiteral("Kaksi"));
     platform::SetBoxRecorder(previous);
@@ -64,7 +66,7 @@ TEST(Application, ShowsAnErrorFromAnEventHandlerAndGoesOn)
 {
     std::vector<std::pair<BoxKind, QString>> seen;
     const auto previous = platform::SetBoxRecorder(
-            [&](BoxKind kind, const QString &text) { seen.emplace_back(kind, text); });
+        [&](BoxKind kind, const QString &text) { seen.emplace_back(kind, text); });
     Throwing receiver;
     QEvent event(QEvent::User);
     EXPECT_FALSE(QCoreApplication::sendEvent(&receiver, &event));

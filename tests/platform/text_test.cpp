@@ -20,7 +20,9 @@ TEST(Windows1252, EncodesCutsAndReplaces)
 {
     const std::vector<EncodeCase> cases = {
         { QStringLiteral("Eläkeläinen"), 19, "El\xe4kel\xe4inen" },
-        { QStringLiteral("Öljy €5"), 19, "\xd6ljy \x80" "5" },
+        { QStringLiteral("Öljy €5"), 19,
+          "\xd6ljy \x80"
+          "5" },
         { QStringLiteral("Αθήνα"), 19, "?????" },
         { QStringLiteral("a\U0001F600b"), 19, "a?b" }, // one character outside the basic plane
         { QStringLiteral("12345678901234567890123"), 19, "1234567890123456789" },

@@ -86,15 +86,18 @@ int main(int argc, char **argv)
     Snap(frmKysynimi, QStringLiteral("name_entry"));
 
     for (const auto &[name, text] :
-         { std::pair { QStringLiteral("box_message"), QStringLiteral("Oli kuin olikin voitto; 350000mk") },
-           std::pair { QStringLiteral("box_long"),
-                       QStringLiteral("Ja ettei raaputtamatta lunastus tule liian muotiin niin lennät ulos!!!") } }) {
+         { std::pair { QStringLiteral("box_message"),
+                       QStringLiteral("Oli kuin olikin voitto; 350000mk") },
+           std::pair {
+               QStringLiteral("box_long"),
+               QStringLiteral(
+                   "Ja ettei raaputtamatta lunastus tule liian muotiin niin lennät ulos!!!") } }) {
         std::unique_ptr<QMessageBox> box(platform::CreateBox(platform::BoxKind::Message, text));
         box->show();
         Snap(box.get(), name);
     }
-    std::unique_ptr<QMessageBox> error(
-            platform::CreateBox(platform::BoxKind::Error, QStringLiteral("Kuvaa :/art/design1.png ei voitu lukea")));
+    std::unique_ptr<QMessageBox> error(platform::CreateBox(
+        platform::BoxKind::Error, QStringLiteral("Kuvaa :/art/design1.png ei voitu lukea")));
     error->show();
     Snap(error.get(), QStringLiteral("box_error"));
 

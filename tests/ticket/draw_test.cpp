@@ -42,14 +42,30 @@ struct ValueCase
 TEST(DrawValue, ReducesAndPicksThePrizeRow)
 {
     const std::vector<ValueCase> cases = {
-        { 0, 0, 350000 },          { 1, 1, 350000 },          { 2, 2, 350000 },
-        { 3, 3, 100000 },          { 14, 14, 100000 },        { 15, 15, 10000 },
-        { 134, 134, 10000 },       { 135, 135, 1000 },        { 1184, 1184, 1000 },
-        { 1185, 1185, 200 },       { 8684, 8684, 200 },       { 8685, 8685, 100 },
-        { 31184, 31184, 100 },     { 31185, 31185, 60 },      { 68684, 68684, 60 },
-        { 68685, 68685, 50 },      { 143685, 143685, 40 },    { 218685, 218685, 30 },
-        { 368685, 368685, 20 },    { 601184, 601184, 20 },    { 601185, 601185, 0 },
-        { 3000000, 3000000, 0 },   { 3000001, 1, 350000 },    { 6000000, 3000000, 0 },
+        { 0, 0, 350000 },
+        { 1, 1, 350000 },
+        { 2, 2, 350000 },
+        { 3, 3, 100000 },
+        { 14, 14, 100000 },
+        { 15, 15, 10000 },
+        { 134, 134, 10000 },
+        { 135, 135, 1000 },
+        { 1184, 1184, 1000 },
+        { 1185, 1185, 200 },
+        { 8684, 8684, 200 },
+        { 8685, 8685, 100 },
+        { 31184, 31184, 100 },
+        { 31185, 31185, 60 },
+        { 68684, 68684, 60 },
+        { 68685, 68685, 50 },
+        { 143685, 143685, 40 },
+        { 218685, 218685, 30 },
+        { 368685, 368685, 20 },
+        { 601184, 601184, 20 },
+        { 601185, 601185, 0 },
+        { 3000000, 3000000, 0 },
+        { 3000001, 1, 350000 },
+        { 6000000, 3000000, 0 },
         // h = 137, l = 21568 and 21569: 9000000 reduces to 3000000, never to 0.
         { RawDrawValue(137, 21568), 3000000, 0 },
         { RawDrawValue(137, 21569), 1, 350000 },
@@ -77,8 +93,8 @@ TEST(DrawValue, EveryPairOfDrawsCountsToTheTabledChances)
         perRow[row < 0 ? PrizeRowCount : row] += perValue[v];
     }
     const std::array<std::uint64_t, PrizeRowCount + 1> expected = {
-        715, 4284, 42918, 376533, 2688757, 8059644, 13417764,
-        26853443, 26852429, 53698102, 83235204, 858512031,
+        715,      4284,     42918,    376533,   2688757,  8059644,
+        13417764, 26853443, 26852429, 53698102, 83235204, 858512031,
     };
     EXPECT_EQ(perRow, expected);
 }
@@ -96,8 +112,8 @@ TEST(DrawValue, ConsecutiveSecondsGiveTheTabledFrequencies)
         observed[row < 0 ? PrizeRowCount : row] += 1;
     }
     const std::array<double, PrizeRowCount + 1> chance = {
-        715, 4284, 42918, 376533, 2688757, 8059644, 13417764,
-        26853443, 26852429, 53698102, 83235204, 858512031,
+        715,      4284,     42918,    376533,   2688757,  8059644,
+        13417764, 26853443, 26852429, 53698102, 83235204, 858512031,
     };
     double chiSquare = 0;
     for (std::size_t i = 0; i < chance.size(); ++i) {
@@ -140,8 +156,7 @@ std::int32_t WinShownBy(const Face &face)
 void ExpectFaceTellsTheWin(const TicketDraw &draw)
 {
     const Face face = FaceOf(draw.symbols);
-    const int triples = static_cast<int>(
-            std::count(face.counts.begin() + 1, face.counts.end(), 3));
+    const int triples = static_cast<int>(std::count(face.counts.begin() + 1, face.counts.end(), 3));
     const int most = *std::max_element(face.counts.begin() + 1, face.counts.end());
     EXPECT_EQ(WinShownBy(face), draw.win);
     EXPECT_LE(face.counts[DoubleSymbol], 1);
@@ -158,9 +173,8 @@ TEST(TicketDraw, EveryPrizeRowShowsItsWinOnTheFace)
 {
     std::array<int, PrizeRowCount> found {};
     std::array<std::array<bool, 2>, PrizeRowCount> doubledSeen {};
-    for (std::uint32_t second = 1; second < 40000000
-         && *std::min_element(found.begin(), found.end()) < 4;
-         ++second) {
+    for (std::uint32_t second = 1;
+         second < 40000000 && *std::min_element(found.begin(), found.end()) < 4; ++second) {
         const int row = PrizeRowIndex(DrawValueOfSecond(second));
         if (row < 0 || found[row] >= 40) {
             continue;

@@ -34,14 +34,17 @@ protected:
         lists_ = nullptr;
     }
 
-    static bool CoatingOpaque(int x, int y) { return lists_->ilBigpics2.Mask(0).pixelIndex(x, y) == 1; }
+    static bool CoatingOpaque(int x, int y)
+    {
+        return lists_->ilBigpics2.Mask(0).pixelIndex(x, y) == 1;
+    }
 
     // The symbol whose cell holds (x, y), or -1.
     static int SlotAt(const SymbolSlotTable &slotTable, int x, int y)
     {
         for (int slot = 0; slot < SlotCount; ++slot) {
-            if (x >= slotTable[slot].x && x < slotTable[slot].x + SymbolWidth && y >= slotTable[slot].y
-                && y < slotTable[slot].y + SymbolHeight) {
+            if (x >= slotTable[slot].x && x < slotTable[slot].x + SymbolWidth
+                && y >= slotTable[slot].y && y < slotTable[slot].y + SymbolHeight) {
                 return slot;
             }
         }
@@ -68,7 +71,7 @@ TEST_F(TicketPictures, ComposesTheBaseAndTheVisibleTicket)
         ComposeTicket(*lists_, design, symbols, slotTable, visible, base, [&] {
             shown = true;
             EXPECT_EQ(base.convertToFormat(QImage::Format_RGB888), designImage)
-                    << "a glyph was stamped before the covered ticket was shown";
+                << "a glyph was stamped before the covered ticket was shown";
         });
         ASSERT_TRUE(shown);
 
@@ -83,13 +86,13 @@ TEST_F(TicketPictures, ComposesTheBaseAndTheVisibleTicket)
                 const QRgb designPixel = designImage.pixel(x, y) | Black;
                 const int slot = SlotAt(slotTable, x, y);
                 const bool glyph = slot >= 0
-                        && lists_->ilKuvat.Mask(slotTable[slot].symbol)
-                                        .pixelIndex(x - slotTable[slot].x, y - slotTable[slot].y)
-                                == 1;
+                    && lists_->ilKuvat.Mask(slotTable[slot].symbol)
+                            .pixelIndex(x - slotTable[slot].x, y - slotTable[slot].y)
+                        == 1;
                 const QRgb expectedBase = glyph ? Black : designPixel;
                 const QRgb expectedVisible = CoatingOpaque(x, y)
-                        ? (lists_->ilBigpics2.Image(0).pixel(x, y) | Black)
-                        : designPixel;
+                    ? (lists_->ilBigpics2.Image(0).pixel(x, y) | Black)
+                    : designPixel;
                 mismatches += (base.pixel(x, y) | Black) != expectedBase ? 1 : 0;
                 mismatches += (visible.pixel(x, y) | Black) != expectedVisible ? 1 : 0;
             }
@@ -135,10 +138,9 @@ struct BrushCase
 TEST(Brush, TakesOneDrawPerBrushPixelInsideThePicture)
 {
     const std::vector<BrushCase> cases = {
-        { 125, 200, 57 }, { 0, 0, 19 },   { 249, 449, 19 }, { 249, 0, 19 },
-        { 0, 449, 19 },   { 0, 200, 33 }, { -1, 200, 24 },  { -4, 200, 3 },
-        { 253, 200, 3 },  { 125, 453, 3 }, { -5, 200, 0 },  { -3, -3, 0 },
-        { 125, -5, 0 },   { 254, 449, 0 }, { 3, 3, 51 },
+        { 125, 200, 57 }, { 0, 0, 19 },    { 249, 449, 19 }, { 249, 0, 19 },  { 0, 449, 19 },
+        { 0, 200, 33 },   { -1, 200, 24 }, { -4, 200, 3 },   { 253, 200, 3 }, { 125, 453, 3 },
+        { -5, 200, 0 },   { -3, -3, 0 },   { 125, -5, 0 },   { 254, 449, 0 }, { 3, 3, 51 },
     };
     const QImage base = Blank(0xff000000);
     for (const BrushCase &c : cases) {

@@ -35,7 +35,8 @@ TEST(Generator, GoldenOutputsOfTheStartState)
                                                   generator.Draw31(), generator.Draw31() };
     const std::array<std::int32_t, 4> draws15 = { generator.Draw15(), generator.Draw15(),
                                                   generator.Draw15(), generator.Draw15() };
-    EXPECT_EQ(draws31, (std::array<std::int32_t, 4> { 2133509031, 22537711, 628533910, 2087206536 }));
+    EXPECT_EQ(draws31,
+              (std::array<std::int32_t, 4> { 2133509031, 22537711, 628533910, 2087206536 }));
     EXPECT_EQ(draws15, (std::array<std::int32_t, 4> { 23816, 29506, 19783, 11919 }));
 }
 
