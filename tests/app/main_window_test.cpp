@@ -1,4 +1,4 @@
-#include "app_fixture.h"
+#include "support/game_fixture.h"
 
 #include "help/help_window.h"
 #include "scores/name_entry_window.h"
@@ -147,7 +147,7 @@ TEST_F(MainWindow, TheIconsShowTheirNotices)
     QTest::mouseClick(frmHelmala->Image1, Qt::LeftButton, {}, QPoint(16, 16));
     QTest::mouseClick(frmHelmala->Image2, Qt::LeftButton, {}, QPoint(16, 16));
     QTest::mouseClick(frmHelmala->Image1, Qt::LeftButton, {}, QPoint(16, 16));
-    ASSERT_EQ(boxes.size(), 3U);
+    ASSERT_EQ(boxes.size(), 3);
     EXPECT_TRUE(boxes[0].contains(QStringLiteral("freeware")));
     EXPECT_TRUE(boxes[1].contains(QStringLiteral("tavaramerkki")));
     EXPECT_EQ(boxes[2], boxes[0]);

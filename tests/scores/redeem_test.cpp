@@ -8,18 +8,15 @@
 #include "scores/score_file.h"
 #include "scores/scores_window.h"
 #include "scores/table_rules.h"
+#include "support/game_fixture.h"
 #include "table_test_support.h"
 #include "ticket/draw.h"
 #include "ticket/random.h"
 
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 #include <sys/stat.h>
 
@@ -37,31 +34,17 @@ QString WinMessage(int win)
     return QStringLiteral("Oli kuin olikin voitto; %1mk").arg(win);
 }
 
-// A game in a folder of its own, which may hold a score file before the windows are built.
-class Redeeming : public ::testing::Test
+// A game whose score file may be put in place before the windows are built.
+class Redeeming : public GameFixture
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder_.isValid());
-        previousFolder_ = QDir::currentPath();
-        QDir::setCurrent(folder_.path());
-        platform::InitApplication();
-        platform::SetBoxRecorder(
-            [this](platform::BoxKind, const QString &text) { messages_.push_back(text); });
-        GameRandom().Seed(Generator::StartSeed);
-        TicketWin = 0;
-    }
-    void TearDown() override
-    {
-        windows_.reset();
-        platform::SetBoxRecorder({});
-        QDir::setCurrent(previousFolder_);
-    }
+    Redeeming()
+        : GameFixture(false)
+    { }
 
     void Start()
     {
-        windows_ = std::make_unique<GameWindows>();
+        StartGame();
         frmHelmala->Show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frmHelmala));
     }
@@ -83,13 +66,6 @@ protected:
         }
         return file.readAll().toStdString();
     }
-
-    QStringList messages_;
-
-private:
-    QTemporaryDir folder_;
-    QString previousFolder_;
-    std::unique_ptr<GameWindows> windows_;
 };
 
 TEST_F(Redeeming, WithoutAFileTheDefaultsAreDrawnAndTheCloseWritesThem)
@@ -104,7 +80,7 @@ TEST_F(Redeeming, WithoutAFileTheDefaultsAreDrawnAndTheCloseWritesThem)
     QTest::mouseClick(frmHelmala->btnExit, Qt::LeftButton);
     EXPECT_EQ(ReadFile(), ScoreFileBytes(defaults));
     EXPECT_EQ(ReadFile().size(), 230u);
-    EXPECT_TRUE(messages_.isEmpty());
+    EXPECT_TRUE(boxes.isEmpty());
 }
 
 TEST_F(Redeeming, AFileIsReadAtStartUp)
@@ -120,7 +96,7 @@ TEST_F(Redeeming, NoTicketIsRefusedWithTwoMessagesAndTheGameEnds)
     Start();
     const HighscoreTable before = Table();
     Lunasta();
-    EXPECT_EQ(messages_, (QStringList { Refusal1, Refusal2 }));
+    EXPECT_EQ(boxes, (QStringList { Refusal1, Refusal2 }));
     EXPECT_FALSE(frmHelmala->isVisible());
     EXPECT_EQ(Table(), before);
     EXPECT_EQ(ReadFile(), ScoreFileBytes(before)) << "the close saved the table";
@@ -132,7 +108,7 @@ TEST_F(Redeeming, AWinIsPaidOnceAndEntersTheTable)
     const HighscoreTable before = Table();
     TicketWin = 350000;
     Lunasta();
-    EXPECT_EQ(messages_, QStringList { WinMessage(350000) });
+    EXPECT_EQ(boxes, QStringList { WinMessage(350000) });
     EXPECT_EQ(TicketWin, -1);
     EXPECT_EQ(Table().HighscorePoints[0], 350000);
     EXPECT_EQ(Table().HighscoreNames[0], before.HighscoreNames[0]) << "no name entered yet";
@@ -144,9 +120,9 @@ TEST_F(Redeeming, AWinIsPaidOnceAndEntersTheTable)
     EXPECT_EQ(frmKysynimi->edPoint->text(), QStringLiteral("350000mk"));
 
     const HighscoreTable entered = Table();
-    messages_.clear();
+    boxes.clear();
     Lunasta();
-    EXPECT_EQ(messages_, QStringList { OnlyOnce });
+    EXPECT_EQ(boxes, QStringList { OnlyOnce });
     EXPECT_EQ(Table(), entered);
     EXPECT_TRUE(frmHelmala->isVisible());
 }
@@ -158,7 +134,7 @@ TEST_F(Redeeming, AWinBelowTheTenthPlaceIsPaidButNotEntered)
     const HighscoreTable before = Table();
     TicketWin = 50;
     Lunasta();
-    EXPECT_EQ(messages_, QStringList { WinMessage(50) });
+    EXPECT_EQ(boxes, QStringList { WinMessage(50) });
     EXPECT_EQ(TicketWin, -1);
     EXPECT_EQ(Table(), before);
     EXPECT_FALSE(frmKysynimi->isVisible());
@@ -193,7 +169,7 @@ TEST_F(Redeeming, ASecondWinWhileTheNameIsAskedGetsTheName)
 
     QTest::mouseClick(frmHelmala->btnExit, Qt::LeftButton);
     EXPECT_EQ(ReadFile(), ScoreFileBytes(Table()));
-    EXPECT_EQ(messages_, (QStringList { WinMessage(1000), WinMessage(2000) }));
+    EXPECT_EQ(boxes, (QStringList { WinMessage(1000), WinMessage(2000) }));
 }
 
 TEST_F(Redeeming, AScoreFileThatCannotBeWrittenIsReportedAtClose)
@@ -204,9 +180,9 @@ TEST_F(Redeeming, AScoreFileThatCannotBeWrittenIsReportedAtClose)
     Start();
     TicketWin = 100;
     Lunasta();
-    messages_.clear();
+    boxes.clear();
     frmHelmala->Close();
-    EXPECT_EQ(messages_, QStringList { NotSaved });
+    EXPECT_EQ(boxes, QStringList { NotSaved });
     EXPECT_EQ(ReadFile(), ScoreFileBytes(saved));
 }
 

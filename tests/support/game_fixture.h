@@ -4,22 +4,28 @@
 #include "app/startup.h"
 #include "platform/form.h"
 #include "platform/message_box.h"
+#include "ticket/draw.h"
 #include "ticket/random.h"
 
 #include <QDir>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <vector>
 
-// The four windows of a fresh game in a folder of its own (the score file lives in the current
-// folder), every box recorded instead of shown, the generator in its start state and the clock
-// stopped at a fixed second.
+// A fresh game in a folder of its own (the score file lives in the current folder), every box
+// recorded instead of shown, the generator in its start state, no ticket bought and the clock
+// stopped at a fixed second. The four windows are built at set-up, or, for a test that first puts
+// a score file in place, when it calls StartGame.
 class GameFixture : public ::testing::Test
 {
 protected:
+    explicit GameFixture(bool startAtSetUp = true)
+        : startAtSetUp_(startAtSetUp)
+    { }
+
     void SetUp() override
     {
         ASSERT_TRUE(folder_.isValid());
@@ -29,9 +35,14 @@ protected:
         previousRecorder_ = platform::SetBoxRecorder(
             [this](platform::BoxKind, const QString &text) { boxes.push_back(text); });
         GameRandom().Seed(Generator::StartSeed);
+        TicketWin = 0;
         SetGameClock([] { return std::time_t { 1765400312 }; });
-        windows_ = std::make_unique<GameWindows>();
+        if (startAtSetUp_) {
+            StartGame();
+        }
     }
+
+    void StartGame() { windows_ = std::make_unique<GameWindows>(); }
 
     void TearDown() override
     {
@@ -41,9 +52,10 @@ protected:
         QDir::setCurrent(previousFolder_);
     }
 
-    std::vector<QString> boxes;
+    QStringList boxes;
 
 private:
+    bool startAtSetUp_;
     QTemporaryDir folder_;
     QString previousFolder_;
     platform::BoxRecorder previousRecorder_;
