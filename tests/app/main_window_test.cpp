@@ -7,6 +7,7 @@
 #include "ticket/pictures.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -160,8 +161,14 @@ class ClosingTheMainWindow : public GameFixture, public ::testing::WithParamInte
 {
 };
 
-TEST_P(ClosingTheMainWindow, EndsTheProgramWithStatusZero)
+TEST_P(ClosingTheMainWindow, EndsTheProgramWithStatusZeroAndSavesOnce)
 {
+    // A score file that may not be replaced: every save reports itself, so the messages count
+    // the saves.
+    QFile scores(QStringLiteral("HELMALA.SCR"));
+    ASSERT_TRUE(scores.open(QIODevice::WriteOnly));
+    scores.close();
+    ASSERT_TRUE(scores.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup));
     frmHelmala->Show();
     frmOhje->Show();
     frmScores->Show();
@@ -182,6 +189,8 @@ TEST_P(ClosingTheMainWindow, EndsTheProgramWithStatusZero)
     QTimer::singleShot(10000, [] { QCoreApplication::exit(1); });
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_FALSE(frmHelmala->isVisible());
+    EXPECT_EQ(boxes,
+              QStringList { QStringLiteral("Jostain syystä jäi highscoret kirjottamatta...") });
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWay, ClosingTheMainWindow, ::testing::Values(0, 1, 2));
