@@ -1,4 +1,4 @@
-// The start picture (Part 2.2): white, two lines of handwriting across y 127-192 that tell the
+// The start picture: white, two lines of handwriting across y 127-192 that tell the
 // player to buy a new ticket with the button the arrow points at, and a curved arrow at the end of
 // the first line pointing up and right, off the picture's right edge, toward "Uusi arpa, kerpele!"
 // (in the main window that button lies right of the ticket, at about picture y 118-158).

@@ -1,4 +1,4 @@
-// The two ticket designs and the coating (Part 2.2 of the specification).
+// The two ticket designs and the coating.
 //
 // Layout shared by both designs (ticket pixels, inclusive):
 //   frame          x 0-249, y 0-449: dark hairline, a 9-pixel metal band with a repeating

@@ -1,4 +1,4 @@
-// Structural facts of the ticket pictures (Part 2.2): the two designs, the coating with its
+// Structural facts of the ticket pictures: the two designs, the coating with its
 // markers, and the start picture.
 #include "art_test_support.h"
 
