@@ -8,14 +8,6 @@
 
 namespace {
 
-constexpr QRgb Black = 0xff000000;
-constexpr QRgb Olive = 0xff808000;
-constexpr QRgb Navy = 0xff000080;
-constexpr QRgb Silver = 0xffc0c0c0;
-constexpr QRgb Grey = 0xff808080;
-constexpr QRgb Yellow = 0xffffff00;
-constexpr QRgb White = 0xffffffff;
-
 bool Solid(const PixelGrid &grid, int x, int y)
 {
     return grid.at(x, y) != 0;

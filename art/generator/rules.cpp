@@ -17,10 +17,6 @@ namespace {
 
 constexpr int PageWidth = 416;
 constexpr int PageHeight = 494;
-constexpr QRgb Black = 0xff000000;
-constexpr QRgb Grey = 0xff808080;
-constexpr QRgb Silver = 0xffc0c0c0;
-constexpr QRgb White = 0xffffffff;
 
 // The page's columns: Finnish and the prize table on the left, Swedish and the prize
 // distribution on the right.
