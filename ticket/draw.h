@@ -16,7 +16,6 @@ inline constexpr std::array<std::int32_t, SymbolCount> SymbolValue = { 0,      2
 // The draw value: three 15-bit draws h, x, l give h * 65536 + l, which is reduced into
 // 0 to 3000000; values below 601185 win by the prize table.
 inline constexpr std::uint32_t DrawValueRange = 3000000;
-inline constexpr std::uint32_t LosingBound = 601185;
 
 std::uint32_t RawDrawValue(std::int32_t h, std::int32_t l);
 // Subtracts 3000000 while the value is above it: a value above 3000000 never becomes 0.

@@ -36,7 +36,6 @@ void ComposeTicket(const TicketImageLists &lists, int design,
 
 // The brush: 57 offsets, dx and dy each -4 to 4 with |dx| + |dy| at most 5.
 inline constexpr int BrushReach = 4;
-inline constexpr int BrushPixelCount = 57;
 
 // Applies the brush at (x, y): for every brush pixel inside the picture, in the order dx outer,
 // dy inner, one RandomBelow(3) decides, and on 1 or 2 the base pixel is copied onto the visible
